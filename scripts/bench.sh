@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Builds an optimised tree and runs every benchmark in bench/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/release -j"$(nproc)"
+for b in build/release/bench/*/bench_*; do
+  [[ -x "$b" ]] || continue
+  echo "== $b"
+  QT_QPA_PLATFORM=offscreen "$b" "$@"
+done

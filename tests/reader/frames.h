@@ -1,0 +1,39 @@
+#pragma once
+// Wire bytes of controller frames: FF h c L payload s, every 0xFF after the marker doubled.
+#include <cstdint>
+#include <vector>
+
+inline std::vector<std::uint8_t> WireFrame(std::uint8_t command, const std::vector<std::uint8_t>& payload) {
+  std::vector<std::uint8_t> frame = {0x01, command, static_cast<std::uint8_t>(payload.size())};
+  frame.insert(frame.end(), payload.begin(), payload.end());
+  std::uint8_t sum = 0;
+  for (std::uint8_t b : frame) sum = static_cast<std::uint8_t>(sum + b);
+  frame.push_back(sum);
+
+  std::vector<std::uint8_t> wire = {0xFF};
+  for (std::uint8_t b : frame) {
+    wire.push_back(b);
+    if (b == 0xFF) wire.push_back(b);
+  }
+  return wire;
+}
+
+// Status packet: Tr, Ti, Te (little-endian words), status flags, stage.
+inline std::vector<std::uint8_t> StatusFrame(std::uint16_t tr, std::uint8_t flags = 0x04) {
+  const std::uint16_t ti = tr + 1, te = tr + 2;
+  return WireFrame(9, {std::uint8_t(tr), std::uint8_t(tr >> 8), std::uint8_t(ti), std::uint8_t(ti >> 8),
+                       std::uint8_t(te), std::uint8_t(te >> 8), flags, 1});
+}
+
+// Profile packet of 27 payload bytes, the profile type last.
+inline std::vector<std::uint8_t> ProfileFrame(std::uint8_t command, std::uint8_t profileType) {
+  std::vector<std::uint8_t> payload(27, 0x10);
+  payload[26] = profileType;
+  return WireFrame(command, payload);
+}
+
+inline std::vector<std::uint8_t> Joined(std::initializer_list<std::vector<std::uint8_t>> parts) {
+  std::vector<std::uint8_t> all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}

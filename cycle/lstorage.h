@@ -2,6 +2,7 @@
 // LStorage: a table of 32-bit cells with a fixed set of typed columns and a growing number of
 // rows. Cells of blob-backed columns (type codes 1, 3, 4, 5) hold the offset of an 8-byte value
 // in an append-only area (the blob); other cells hold their value. Memory grows in 1024-byte steps.
+#include <cstddef>
 #include <cstdint>
 
 class LStorage {
@@ -29,6 +30,10 @@ class LStorage {
   std::uint32_t BlobWriteOffset() const { return blobWriteOffset_; }
   std::int32_t RowCapacity() const { return rowCapacity_; }
   std::int32_t ColumnCount() const { return columnCount_; }
+
+  // Grows (or first obtains) a block with std::realloc's contract; tests substitute one that
+  // fails, to check that a failed growth leaves the table as it was.
+  static void* (*Reallocate)(void* block, std::size_t bytes);
 
  private:
   void ReserveBlob(std::uint32_t bytes);

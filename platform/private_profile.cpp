@@ -1,144 +1,12 @@
 #include "platform/private_profile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
-#include <cstdint>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string_view>
 
-#include "platform/cp1251.h"
+#include "platform/encoded_text_file.h"
 #include "platform/utf8.h"
 
 namespace {
-
-// ---- the file's bytes and its encoding ----
-
-enum class FileEncoding { Utf8, Utf8Bom, Utf16Le, Cp1251 };
-
-constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
-
-struct IniText {
-  FileEncoding encoding = FileEncoding::Utf8;
-  std::string utf8;
-};
-
-enum class ReadResult { Ok, Missing, Failed };
-
-ReadResult ReadFileBytes(const std::string& path, std::string& bytes) {
-  std::error_code error;
-  const auto status = std::filesystem::status(path, error);
-  if (status.type() == std::filesystem::file_type::not_found) return ReadResult::Missing;
-  if (status.type() != std::filesystem::file_type::regular) return ReadResult::Failed;
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return ReadResult::Failed;
-  bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-  return file.bad() ? ReadResult::Failed : ReadResult::Ok;
-}
-
-std::string Utf16LeToUtf8(std::string_view bytes) {
-  std::string out;
-  const auto unit = [&](std::size_t i) {
-    return static_cast<char32_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
-                                 static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
-  };
-  const std::size_t units = bytes.size() / 2;
-  for (std::size_t i = 0; i < units; ++i) {
-    char32_t cp = unit(i);
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 &&
-        unit(i + 1) <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(++i) - 0xDC00);
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;  // an unpaired surrogate
-    }
-    AppendUtf8(out, cp);
-  }
-  return out;
-}
-
-std::string Utf8ToUtf16Le(std::string_view utf8) {
-  std::string out;
-  const auto put = [&](char32_t u) {
-    out += static_cast<char>(u & 0xFF);
-    out += static_cast<char>(u >> 8);
-  };
-  for (std::size_t pos = 0; pos < utf8.size();) {
-    char32_t cp = 0;
-    const std::size_t length = DecodeUtf8(utf8, pos, cp);
-    pos += length == 0 ? 1 : length;
-    if (length == 0) cp = 0xFFFD;
-    if (cp >= 0x10000) {
-      put(0xD800 + ((cp - 0x10000) >> 10));
-      put(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    } else {
-      put(cp);
-    }
-  }
-  return out;
-}
-
-// A file without BOM is UTF-8 when it is well-formed UTF-8 (pure ASCII included), else Windows-1251.
-IniText DecodeFile(std::string_view bytes) {
-  if (bytes.starts_with(kUtf8Bom)) return {FileEncoding::Utf8Bom, std::string(bytes.substr(3))};
-  if (bytes.starts_with(kUtf16LeBom)) {
-    return {FileEncoding::Utf16Le, Utf16LeToUtf8(bytes.substr(2))};
-  }
-  if (IsValidUtf8(bytes)) return {FileEncoding::Utf8, std::string(bytes)};
-  return {FileEncoding::Cp1251, Cp1251ToUtf8(bytes)};
-}
-
-std::string EncodeFile(const IniText& text) {
-  switch (text.encoding) {
-    case FileEncoding::Utf8Bom: return std::string(kUtf8Bom) + text.utf8;
-    case FileEncoding::Utf16Le: return std::string(kUtf16LeBom) + Utf8ToUtf16Le(text.utf8);
-    case FileEncoding::Cp1251: return Utf8ToCp1251(text.utf8);
-    case FileEncoding::Utf8: break;
-  }
-  return text.utf8;
-}
-
-// Writes bytes to a new file beside path and renames it over path, so that a crash leaves either
-// the old file or the new one, never a half-written one. Keeps the old file's permissions.
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
-  std::error_code error;
-  std::string target = path;
-  if (std::filesystem::is_symlink(path, error)) {
-    const auto resolved = std::filesystem::weakly_canonical(path, error);
-    if (!error) target = resolved.string();
-  }
-  static std::atomic<unsigned> counter{0};
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = target + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(counter++);
-    fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  struct stat old {};
-  bool ok = stat(target.c_str(), &old) != 0 || fchmod(fd, old.st_mode & 07777) == 0;
-  for (std::size_t done = 0; ok && done < bytes.size();) {
-    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) done += static_cast<std::size_t>(n);
-  }
-  ok = ok && fsync(fd) == 0;
-  ok = close(fd) == 0 && ok;
-  ok = ok && std::rename(temp.c_str(), target.c_str()) == 0;
-  if (!ok) unlink(temp.c_str());
-  return ok;
-}
-
-// ---- lines, sections and keys ----
 
 constexpr std::string_view kBlanks = " \t";
 
@@ -267,9 +135,8 @@ std::string GetPrivateProfileString(const std::string& path, const std::string& 
   // Like Windows, the default loses its trailing blanks.
   const std::string_view fallback(defaultValue.data(),
                                   defaultValue.find_last_not_of(kBlanks) + 1);
-  std::string bytes;
-  if (ReadFileBytes(path, bytes) != ReadResult::Ok) return FitBuffer(fallback, maxChars);
-  const IniText text = DecodeFile(bytes);
+  EncodedText text;
+  if (ReadEncodedTextFile(path, text) != ReadStatus::Ok) return FitBuffer(fallback, maxChars);
   const Location found = Find(text.utf8, section, key);
   if (!found.keyLine) return FitBuffer(fallback, maxChars);
   const std::string_view line(text.utf8.data() + found.equals + 1,
@@ -280,13 +147,9 @@ std::string GetPrivateProfileString(const std::string& path, const std::string& 
 bool WritePrivateProfileString(const std::string& path, const std::string& section,
                                const std::string& key, const std::string& value) {
   if (!IsWritable(section, key, value)) return false;
-  std::string bytes;
-  const ReadResult read = ReadFileBytes(path, bytes);
-  // A file we may not write stays as it is, although its folder would let us replace it.
-  if (read == ReadResult::Failed || (read == ReadResult::Ok && access(path.c_str(), W_OK) != 0)) {
-    return false;
-  }
-  IniText text = DecodeFile(bytes);
+  EncodedText text;
+  const ReadStatus read = ReadEncodedTextFile(path, text);
+  if (read == ReadStatus::Failed) return false;
   std::string& s = text.utf8;
   const std::string eol(LineBreakOf(s));
   const Location found = Find(s, section, key);
@@ -300,5 +163,5 @@ bool WritePrivateProfileString(const std::string& path, const std::string& secti
     if (!s.empty() && s.back() != '\n') s += eol;
     s += "[" + section + "]" + eol + key + "=" + value + eol;
   }
-  return ReplaceFile(path, EncodeFile(text));
+  return ReplaceEncodedTextFile(path, text);
 }

@@ -11,10 +11,12 @@
 //     "0003:0483:5750.000A" (bus, vendor, product, a sequence number new at each plugging).
 //   - <serial> is exactly what OpenedHidDevice::SerialNumber() returns for an interface of that
 //     USB device: its serial number string with every '#' replaced by '_' or, when it has none,
-//     a stable name of the USB device for this plugging (on Linux its sysfs name, e.g. "1-1.4").
+//     the interface's <instance>.
 // So a device taken at start, keyed by its serial number, is released by the removal of its USB
-// device interface; a device taken at arrival, keyed by its HID instance, by the removal of the
-// HID interface. Removals are sent for both interfaces; arrivals only for HID interfaces.
+// device interface (or, without a serial number, of its HID interface); a device taken at
+// arrival, keyed by its HID instance, by the removal of the HID interface. Removals are sent for
+// HID interfaces and for the USB devices that carry them, the HID one first; arrivals only for
+// HID interfaces.
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -40,7 +42,8 @@ class OpenedHidDevice : public HidDevice {
 
 enum class HidChange { Arrival, Removal };
 
-// Called on the thread that started the notifications, from its event loop.
+// Called on the thread that started the notifications, from its event loop. It may stop or
+// restart the notifications, but must not destroy the backend.
 using HidChangeHandler = std::function<void(HidChange change, const std::string& interfacePath)>;
 
 // Owned and used by one thread (the window's). Opened devices may outlive the backend.

@@ -43,9 +43,11 @@ void UdevHotplugMonitor::Stop() {
 
 void UdevHotplugMonitor::Remember(const HidrawNode& node) {
   if (node.usbSyspath.empty()) return;
-  // A USB device with several HID interfaces keeps the path noted for its first one.
-  usbPaths_.try_emplace(node.usbSyspath,
-                        UsbDeviceInterfacePath(node.ids.vendorId, node.ids.productId, node.usbKey));
+  // The latest plugging at a port wins, in case the removal of an earlier one was missed. Of a
+  // USB device with several HID interfaces the last one noted gives the key; the keys differ only
+  // without a serial number, and then the key is the HID instance, which the HID removal carries.
+  usbPaths_.insert_or_assign(node.usbSyspath,
+                             UsbDeviceInterfacePath(node.ids.vendorId, node.ids.productId, node.usbKey));
 }
 
 std::optional<UdevHotplugMonitor::Change> UdevHotplugMonitor::Translate(udev_device* dev) {

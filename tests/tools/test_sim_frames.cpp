@@ -118,6 +118,11 @@ TEST(ReflowModel, HaltSetsHaltBitUntilTheOvenHasCooled) {
 
 std::uint16_t ProfilePacketWord6(const SimPacket& p) { return static_cast<std::uint16_t>(p.payload[6] | p.payload[7] << 8); }
 
+std::string DamageName(const testing::TestParamInfo<Damage>& info) {
+  static const char* const names[] = {"None", "BadChecksum", "Truncated", "Noise", "TrailingFF"};
+  return names[static_cast<int>(info.param)];
+}
+
 class DamageKinds : public testing::TestWithParam<Damage> {};
 
 TEST_P(DamageKinds, DecoderKeepsOnlyTheIntactFrame) {
@@ -134,10 +139,7 @@ TEST_P(DamageKinds, DecoderKeepsOnlyTheIntactFrame) {
 INSTANTIATE_TEST_SUITE_P(All, DamageKinds,
                          testing::Values(Damage::None, Damage::BadChecksum, Damage::Truncated, Damage::Noise,
                                          Damage::TrailingFF),
-                         [](const testing::TestParamInfo<Damage>& info) {
-                           static const char* const names[] = {"None", "BadChecksum", "Truncated", "Noise", "TrailingFF"};
-                           return std::string(names[static_cast<int>(info.param)]);
-                         });
+                         DamageName);
 
 TEST(SimStream, DecodesToExactlyTheIntendedPackets) {
   for (bool damage : {false, true}) {

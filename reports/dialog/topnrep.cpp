@@ -56,6 +56,7 @@ TOpnRep::TOpnRep(std::filesystem::path reportDir, std::function<std::string()> r
   StringGrid1->setModel(model_);
   StringGrid1->setFont(VerdanaFont(12, false));
   StringGrid1->horizontalHeader()->hide();
+  StringGrid1->horizontalHeader()->setMinimumSectionSize(0);  // the width rule has its own floor
   StringGrid1->verticalHeader()->hide();
   StringGrid1->verticalHeader()->setMinimumSectionSize(0);
   StringGrid1->verticalHeader()->setDefaultSectionSize(RowHeight);

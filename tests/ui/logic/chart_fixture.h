@@ -13,6 +13,13 @@
 #include "ui/logic/scroll_bar.h"
 #include "ui/logic/temperature_chart.h"
 
+// The texts written on the canvas, in order.
+inline std::vector<std::string> TextsOf(const RecordingCanvas& canvas) {
+  std::vector<std::string> texts;
+  for (const CanvasOp& op : canvas.OpsOfKind(CanvasOp::Kind::TextOut)) texts.push_back(op.text);
+  return texts;
+}
+
 struct ChartFixture {
   explicit ChartFixture(int boxWidth = 752, int boxHeight = 403) {
     samples.SetColumns(SampleColumnTypes, 4);
@@ -30,15 +37,9 @@ struct ChartFixture {
     row[ColTi] = ti;
     row[ColTe] = te;
   }
-  // Rows one second apart from `start` seconds, at 100 °C unless they exist already.
+  // Rows one second apart from `start` seconds, all three temperatures 100 °C.
   void AddRows(int count, double start = 0) {
     for (int i = 0; i < count; ++i) AddRow(start + i, 100, 100, 100);
-  }
-
-  std::vector<std::string> Texts(const RecordingCanvas& canvas) const {
-    std::vector<std::string> texts;
-    for (const CanvasOp& op : canvas.OpsOfKind(CanvasOp::Kind::TextOut)) texts.push_back(op.text);
-    return texts;
   }
 
   LStorage samples;

@@ -31,7 +31,7 @@ TEST(TemperatureChart, DesignSizeTemperatureAxisLabelsTicksAndGrid) {
   RecordingCanvas canvas;
   f.chart.DrawTemperatureAxis(canvas);
 
-  EXPECT_THAT(f.Texts(canvas), ElementsAre("0", "27", "54", "81", "109", "136", "163", "190", "218", "245", "272", "300"));
+  EXPECT_THAT(TextsOf(canvas), ElementsAre("0", "27", "54", "81", "109", "136", "163", "190", "218", "245", "272", "300"));
   const std::vector<Segment> pen = PenOps(canvas);
   ASSERT_EQ(pen.size(), 2u + 12 * 3);
   EXPECT_EQ(pen[0].to, (CanvasPoint{39, 378}));  // the axis, from the time axis to the top edge
@@ -126,7 +126,7 @@ TEST(TemperatureChart, TimeLabelsWrapAtTheHour) {
   f.chart.Panel1Resize();
   RecordingCanvas canvas;
   f.chart.DrawTimeAxis(canvas);
-  const std::vector<std::string> texts = f.Texts(canvas);
+  const std::vector<std::string> texts = TextsOf(canvas);
   EXPECT_EQ(texts[0], "58:20");
   EXPECT_EQ(texts[1], "59:12");
   EXPECT_EQ(texts[2], "00:05");
@@ -265,10 +265,10 @@ TEST(TemperatureChart, TinyBoxesDrawWithoutDividingByZero) {
       EXPECT_EQ(temperature.OpsOfKind(Kind::TextOut).size(), c.temperatureLabels);
       EXPECT_EQ(time.OpsOfKind(Kind::TextOut).size(), c.timeLabels);
       if (c.temperatureLabels == 1) {
-        EXPECT_EQ(f.Texts(temperature)[0], "0");
+        EXPECT_EQ(TextsOf(temperature)[0], "0");
       }
       if (c.timeLabels == 1) {
-        EXPECT_EQ(f.Texts(time)[0], "00:00");
+        EXPECT_EQ(TextsOf(time)[0], "00:00");
       }
       RecordingCanvas all;
       f.chart.PaintBox3Paint(all);

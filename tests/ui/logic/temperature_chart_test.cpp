@@ -7,7 +7,6 @@ namespace {
 
 using Kind = CanvasOp::Kind;
 using testing::ElementsAre;
-using testing::ElementsAreArray;
 
 struct Segment {
   Kind kind;

@@ -13,11 +13,15 @@ void PutWord(std::array<std::uint8_t, 27>& payload, int offset, std::uint16_t va
 
 Bytes PlainFrame(std::uint8_t header, std::uint8_t command, std::span<const std::uint8_t> payload) {
   const std::size_t length = std::min<std::size_t>(payload.size(), MaxPayloadLength);
-  Bytes plain{0xFF, header, command, static_cast<std::uint8_t>(length)};
-  plain.insert(plain.end(), payload.begin(), payload.begin() + length);
+  Bytes plain(length + 5);
+  plain[0] = 0xFF;
+  plain[1] = header;
+  plain[2] = command;
+  plain[3] = static_cast<std::uint8_t>(length);
+  std::copy_n(payload.begin(), length, plain.begin() + 4);
   std::uint8_t sum = 0;
-  for (std::size_t i = 1; i < plain.size(); ++i) sum = static_cast<std::uint8_t>(sum + plain[i]);
-  plain.push_back(sum);
+  for (std::size_t i = 1; i < length + 4; ++i) sum = static_cast<std::uint8_t>(sum + plain[i]);
+  plain[length + 4] = sum;
   return plain;
 }
 

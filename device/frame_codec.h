@@ -2,7 +2,9 @@
 // Frames of the controller link: FF h c L payload[L] s, with every 0xFF after the start marker
 // doubled on the wire and s the sum of h, c, L and the payload modulo 256. The serial decoder
 // takes one byte at a time; the HID decoder scans one input report. Both dispatch each complete
-// frame whose checksum matches, by its command byte, to a PacketHandoff.
+// frame whose checksum matches, by its command byte, to a PacketHandoff. A length byte above 27
+// drops the frame at once (it could not be held); a status frame of fewer than 8 payload bytes or
+// a profile frame of fewer than 27 is dropped instead of being read partly from older frames.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -32,7 +34,8 @@ class FrameDecoder {
   // Serial decoder: one received byte.
   void ParseByte(std::uint8_t b);
   // HID decoder: scans report[1 .. length-1] (byte 0 is the report id) and stops after the first
-  // dispatched frame. State carries over between reports. Returns true when a frame was dispatched.
+  // dispatched frame. State carries over between reports. Returns true when a frame passed its
+  // checksum and so ended the scan, whether or not its command is one that is handed on.
   bool ScanReport(const std::uint8_t* report, std::size_t length);
 
   const FrameBuffer& FrameBuf() const { return frameBuf_; }

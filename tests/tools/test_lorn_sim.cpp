@@ -78,8 +78,7 @@ class SimProcess {
         pid_ = -1;
         return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
       }
-      pollfd p{stderr_, POLLIN, 0};
-      ::poll(&p, 1, 10);  // also drains nothing: a pause until the next check
+      DrainStderr(10);
     } while (Clock::now() < deadline);
     return -1;
   }
@@ -87,6 +86,15 @@ class SimProcess {
   pid_t Pid() const { return pid_; }
 
  private:
+  // Reads away what the simulator printed (so it never blocks on a full pipe), waiting at most
+  // `ms` for something to arrive.
+  void DrainStderr(int ms) {
+    pollfd p{stderr_, POLLIN, 0};
+    if (::poll(&p, 1, ms) <= 0) return;
+    char buffer[4096];
+    if (::read(stderr_, buffer, sizeof buffer) <= 0) ::poll(nullptr, 0, ms);  // at end of file: just pause
+  }
+
   pid_t pid_ = -1;
   int stderr_ = -1;
 };

@@ -23,7 +23,8 @@ COMTread::COMTread(LinkState& link, ReaderHost& host, std::string serialDevicePa
       hid_(link.HidMode.load()),
       hidDevice_(hid_ ? link.HidHandle : nullptr),
       serialDevicePath_(std::move(serialDevicePath)) {
-  // A reader that exists blocks device arrivals, even before its thread has started.
+  // A reader counts as running from its creation, so that a device arrival between its creation
+  // and the start of its thread cannot start a second one. Execute sets it back when it ends.
   link_.ReaderStopped = false;
   connect(this, &QThread::finished, this, &QObject::deleteLater, Qt::QueuedConnection);
 }
@@ -31,7 +32,6 @@ COMTread::COMTread(LinkState& link, ReaderHost& host, std::string serialDevicePa
 void COMTread::Terminate() { stopRequested_ = true; }
 
 void COMTread::Execute() {
-  link_.ReaderStopped = false;
   if (hid_)
     RunHidLoop();
   else

@@ -39,6 +39,11 @@ void PseudoTerminal::Write(const std::vector<std::uint8_t>& bytes) {
   }
 }
 
+void PseudoTerminal::HangUp() {
+  close(master_);
+  master_ = -1;
+}
+
 int PseudoTerminal::Queued() const {
   int count = 0;
   return ioctl(slave_, FIONREAD, &count) == 0 ? count : -1;

@@ -17,6 +17,8 @@ class PseudoTerminal {
   void Write(const std::vector<std::uint8_t>& bytes);
   // Bytes written and not read yet by the slave side.
   int Queued() const;
+  // Closes the master side, as when the device behind a port goes away: reads then fail.
+  void HangUp();
 
  private:
   int master_ = -1;

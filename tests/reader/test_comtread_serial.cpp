@@ -60,6 +60,18 @@ TEST_F(SerialReader, StopWhileIdleEndsReaderAndReleasesPort) {
   EXPECT_TRUE(ProbeSerialPort(pty.SlavePath()));
 }
 
+TEST_F(SerialReader, StopAfterLineHangUpEndsReader) {
+  StartReader(pty.SlavePath());
+  pty.Write(StatusFrame(35, kIdle));
+  ASSERT_TRUE(WaitForEvents(2));
+
+  pty.HangUp();
+  reader->Terminate();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_TRUE(link.ReaderStopped);
+  EXPECT_EQ(host.Count(), 2u);
+}
+
 TEST_F(SerialReader, PortHeldElsewhereEndsReaderAtOnce) {
   QtSerialPort holder;
   ASSERT_TRUE(holder.Open(pty.SlavePath()));

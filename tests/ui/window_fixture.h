@@ -1,0 +1,152 @@
+#pragma once
+// A main window on a temporary program folder, with a pseudo-terminal linked as a COM port, a fake
+// USB HID backend, scripted message boxes and a clock the test moves.
+#include <fcntl.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <atomic>
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "cycle/time_text.h"
+#include "platform/hid/fake_hid_backend.h"
+#include "platform/qt/message_boxes.h"
+#include "tools/sim_frames.h"
+#include "ui/main_frm.h"
+
+// Records every box; answers the questions from a queue (Yes when it is empty).
+class ScriptedBoxes : public MessageBoxes {
+ public:
+  struct Shown {
+    Icon icon;
+    QString caption, text;
+  };
+  void Inform(QWidget*, Icon icon, const QString& caption, const QString& text) override {
+    shown.push_back({icon, caption, text});
+  }
+  bool AskYesNo(QWidget*, const QString& caption, const QString& text) override {
+    shown.push_back({Icon::Question, caption, text});
+    if (answers.empty()) return true;
+    const bool a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  int Questions() const {
+    int n = 0;
+    for (const Shown& s : shown) n += s.icon == Icon::Question;
+    return n;
+  }
+  std::vector<Shown> shown;
+  std::deque<bool> answers;
+};
+
+// The master side of a pseudo-terminal; the slave is what the program opens as its port.
+class Pty {
+ public:
+  Pty() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
+    EXPECT_GE(master_, 0);
+    ::grantpt(master_);
+    ::unlockpt(master_);
+    slave_ = ::ptsname(master_);
+  }
+  ~Pty() { ::close(master_); }
+  const std::string& Slave() const { return slave_; }
+  // Writes what fits without waiting (nobody may be reading any more); false when nothing did.
+  bool TryWrite(const std::vector<std::uint8_t>& bytes) const {
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
+    const bool wrote = ::write(master_, bytes.data(), bytes.size()) > 0;
+    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) & ~O_NONBLOCK);
+    return wrote;
+  }
+  void Write(const std::vector<std::uint8_t>& bytes) const {
+    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+  }
+
+ private:
+  int master_ = -1;
+  std::string slave_;
+};
+
+// 2024-03-15 14:05:09 local time, in days.
+inline constexpr double TestStart = 45366.0 + (14 * 3600 + 5 * 60 + 9) / SecondsPerDay;
+
+inline std::vector<std::uint8_t> StatusFrame(std::uint8_t flags, std::uint16_t tr, std::uint16_t ti,
+                                             std::uint16_t te, std::uint8_t stage = 1) {
+  const auto payload = StatusPayload({tr, ti, te, flags, stage});
+  return EncodeFrame(1, 9, payload);
+}
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir.isValid());
+    appDir = dir.path() + QLatin1Char('/');
+    paths = {appDir, appDir + QStringLiteral("Param.ini"), appDir + QStringLiteral("Report/")};
+    QDir(appDir).mkpath(QStringLiteral("ports"));
+  }
+  void TearDown() override {
+    if (frm) {
+      frm->close();
+      frm.reset();
+    }
+  }
+
+  // COM<n> links to the device, as ports/COM<n> beside the program.
+  void LinkPort(int n, const std::string& device) {
+    const std::filesystem::path link = PortLink(n);
+    std::filesystem::remove(link);
+    std::filesystem::create_symlink(device, link);
+  }
+  std::filesystem::path PortLink(int n) const {
+    return std::filesystem::path(appDir.toStdString()) / "ports" / ("COM" + std::to_string(n));
+  }
+  void WriteIni(const std::string& text) {
+    QFile f(paths.IniPath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.data(), static_cast<qint64>(text.size()));
+  }
+  QByteArray ReadFile(const QString& path) const {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
+  void Create() {
+    // Only the linked ports exist for the window, whatever serial devices this machine has.
+    auto comDevice = [this](int n) {
+      const std::filesystem::path link = PortLink(n);
+      return std::filesystem::is_symlink(link) ? link.string() : std::string();
+    };
+    frm = std::make_unique<TMainFrm>(paths, MainFrmServices{&boxes, &hid, [this] { return now.load(); }, comDevice});
+    frm->show();
+  }
+
+  template <class Condition>
+  bool WaitFor(Condition condition, int ms = 5000) {
+    return QTest::qWaitFor(condition, ms);
+  }
+  QString Panel(int i) const { return frm->StatusPanel[i]->text(); }
+  QString ReportPath(const char* stamp = "2024.03.15 14.05.09") const {
+    return paths.ReportDir + QString::fromUtf8(stamp) + QStringLiteral(".xls");
+  }
+
+  QTemporaryDir dir;
+  QString appDir;
+  AppPaths paths;
+  ScriptedBoxes boxes;
+  FakeHidBackend hid;
+  std::atomic<double> now{TestStart};
+  std::unique_ptr<TMainFrm> frm;
+};

@@ -42,7 +42,9 @@ void TMainFrm::TakeController(std::shared_ptr<OpenedHidDevice> device) {
   StatusPanel[0]->setText(QStringLiteral("USB"));
   Link.HidHandle = std::move(device);
   StartReader({});
-  SetReadingChecked(!n3Checked_);
+  // Reading is on now, whatever the menu showed before (a report opened while the controller
+  // was in use leaves it off until the controller is unplugged and plugged in again).
+  SetReadingChecked(true);
   SpeedButton1->setEnabled(false);
   N2->setEnabled(false);
 }
@@ -76,7 +78,7 @@ void TMainFrm::DeviceChange(HidChange change, const std::string& interfacePath) 
     Link.HidHandle->Close();  // a read blocked in it returns at once
     Link.HidHandle.reset();
     N2->setEnabled(true);
-    SetReadingChecked(!n3Checked_);
+    SetReadingChecked(false);
     SpeedButton1->setEnabled(true);
   }
 }

@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <QTest>
 #include <atomic>
 #include <deque>
@@ -150,3 +152,18 @@ class WindowTest : public ::testing::Test {
   std::atomic<double> now{TestStart};
   std::unique_ptr<TMainFrm> frm;
 };
+
+// Presses Enter in the next modal dialog as soon as it shows (the report list's "OK"); `before`
+// runs first, while the dialog is open.
+inline void AcceptNextDialog(std::function<void()> before = {}) {
+  auto* timer = new QTimer;
+  QObject::connect(timer, &QTimer::timeout, [timer, before] {
+    QWidget* dialog = QApplication::activeModalWidget();
+    if (!dialog || !dialog->isVisible()) return;
+    timer->stop();
+    timer->deleteLater();
+    if (before) before();
+    QTest::keyClick(dialog, Qt::Key_Return);
+  });
+  timer->start(5);
+}

@@ -1,6 +1,7 @@
 // The window on a real pseudo-terminal: port choice, switching reading on and off, whole cycles
 // recorded to the report file and the sample table, closing during a recording.
 #include <QAction>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QToolButton>
@@ -8,15 +9,16 @@
 
 #include "cycle/report_format.h"
 #include "platform/qt/qt_serial_port.h"
+#include "ui/paint_box.h"
 #include "window_fixture.h"
 
 namespace {
 
 class SerialWindowTest : public WindowTest {
  protected:
-  void StartReading(int port = 201) {
-    LinkPort(port, pty.Slave());
-    WriteIni("[Настройки]\r\nПорт_подключения=com" + std::to_string(port) + "\r\n");
+  void StartReading(const std::string& moreSettings = {}) {
+    LinkPort(201, pty.Slave());
+    WriteIni("[Настройки]\r\nПорт_подключения=com201\r\n" + moreSettings);
     Create();
     frm->N3Click();
     ASSERT_TRUE(frm->N3->isChecked());
@@ -98,6 +100,40 @@ TEST_F(SerialWindowTest, RecordsACycleFromTheWireToTheReportFile) {
   EXPECT_TRUE(frm->N5->isEnabled());
   EXPECT_FALSE(frm->SpeedButton1->isChecked());
   EXPECT_TRUE(ProbeSerialPort(pty.Slave()));
+}
+
+TEST_F(SerialWindowTest, ChartFollowsTheNewestRowAndReadsOutUnderTheMouse) {
+  StartReading("Сложность_интерфейса=OTK\r\n");
+  EXPECT_EQ(frm->PaintBox3->size(), QSize(752, 403));  // the design size of the chart
+
+  const auto profile = ProfilePayload(StandardProfile());
+  pty.Write(EncodeFrame(1, 30, profile));
+  ASSERT_TRUE(WaitFor([&] { return frm->Label[8]->text() == QStringLiteral("Тип термопрофиля: Стандартный"); }));
+  EXPECT_EQ(frm->GroupBox1->title(), QStringLiteral(" Параметры ТП: Стандарт. "));
+
+  // 690 samples, three more than the chart shows at one pixel per sample: the view follows the
+  // newest rows.
+  std::vector<std::uint8_t> burst;
+  for (int i = 0; i < 690; ++i) {
+    const auto f = StatusFrame(0x04, 100 + i % 50, 90 + i % 50, 80, i < 345 ? 1 : 2);
+    burst.insert(burst.end(), f.begin(), f.end());
+  }
+  pty.Write(burst);
+  ASSERT_TRUE(WaitFor([&] { return frm->Samples.RowCount == 690; }, 20000));
+  EXPECT_TRUE(frm->ScrollBar1->isVisible());
+  EXPECT_EQ(frm->ScrollBar1->maximum(), 3);
+  EXPECT_EQ(frm->ScrollBar1->value(), 3);
+
+  // The mouse over the 11th visible column selects row 3 + 10.
+  QTest::mouseMove(frm->PaintBox3, QPoint(ChartState::PlotLeft + 1 + 10, 100));
+  ASSERT_TRUE(WaitFor([&] { return frm->Chart.CursorRow == 13; }));
+  EXPECT_EQ(frm->Label[20]->text(), QStringLiteral("113 °C"));
+  EXPECT_EQ(frm->Label[22]->text(), QStringLiteral("103 °C"));
+  EXPECT_EQ(frm->Label[27]->text(), QStringLiteral("10 °C"));
+  EXPECT_EQ(frm->Label[6]->text(), QStringLiteral("00:00"));
+  EXPECT_TRUE(frm->Label[6]->isVisible());
+  EXPECT_TRUE(frm->Label[29]->text().startsWith(QStringLiteral("Vн = ")));
+  EXPECT_TRUE(frm->Label[29]->isVisible());
 }
 
 TEST_F(SerialWindowTest, AnsweringNoDeletesTheReport) {

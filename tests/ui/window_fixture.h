@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -135,9 +137,19 @@ class WindowTest : public ::testing::Test {
     frm->show();
   }
 
+  // Runs the event loop until the condition holds or the deadline passes. Unlike QTest::qWaitFor
+  // it does not sleep between checks, so each hand-off of the reader runs as soon as it is posted.
   template <class Condition>
   bool WaitFor(Condition condition, int ms = 5000) {
-    return QTest::qWaitFor(condition, ms);
+    const QDeadlineTimer deadline(ms);
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (condition() || deadline.hasExpired()) loop.quit();
+    });
+    poll.start(1);
+    if (!condition()) loop.exec();
+    return condition();
   }
   QString Panel(int i) const { return frm->StatusPanel[i]->text(); }
   QString ReportPath(const char* stamp = "2024.03.15 14.05.09") const {

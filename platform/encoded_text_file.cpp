@@ -32,26 +32,6 @@ ReadStatus ReadFileBytes(const std::string& path, std::string& bytes) {
   return file.bad() ? ReadStatus::Failed : ReadStatus::Ok;
 }
 
-std::string Utf16LeToUtf8(std::string_view bytes) {
-  std::string out;
-  const auto unit = [&](std::size_t i) {
-    return static_cast<char32_t>(static_cast<std::uint8_t>(bytes[2 * i]) |
-                                 static_cast<std::uint8_t>(bytes[2 * i + 1]) << 8);
-  };
-  const std::size_t units = bytes.size() / 2;
-  for (std::size_t i = 0; i < units; ++i) {
-    char32_t cp = unit(i);
-    if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 &&
-        unit(i + 1) <= 0xDFFF) {
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(++i) - 0xDC00);
-    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-      cp = 0xFFFD;  // an unpaired surrogate
-    }
-    AppendUtf8(out, cp);
-  }
-  return out;
-}
-
 std::string Utf8ToUtf16Le(std::string_view utf8) {
   std::string out;
   const auto put = [&](char32_t u) {

@@ -56,3 +56,27 @@ bool IsValidUtf8(std::string_view text) {
   }
   return true;
 }
+
+std::string Utf16LeToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size());
+  auto unit = [&](std::size_t i) {
+    return static_cast<char16_t>(static_cast<std::uint8_t>(bytes[i]) |
+                                 (static_cast<std::uint8_t>(bytes[i + 1]) << 8));
+  };
+  std::size_t i = 0;
+  while (i + 1 < bytes.size()) {
+    const char16_t first = unit(i);
+    i += 2;
+    if (first < 0xD800 || first > 0xDFFF) {
+      AppendUtf8(out, first);
+    } else if (first <= 0xDBFF && i + 1 < bytes.size() && unit(i) >= 0xDC00 && unit(i) <= 0xDFFF) {
+      AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(first) - 0xD800) << 10) + (unit(i) - 0xDC00));
+      i += 2;
+    } else {
+      AppendUtf8(out, char32_t{0xFFFD});
+    }
+  }
+  if (i < bytes.size()) AppendUtf8(out, char32_t{0xFFFD});
+  return out;
+}

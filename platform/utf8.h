@@ -1,5 +1,6 @@
 #pragma once
-// UTF-8 code points, shared by the Windows-1251 conversion and the INI file reader.
+// UTF-8 code points, shared by the Windows-1251 conversion, the INI file reader, report loading
+// and the HID string reads.
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -14,3 +15,6 @@ void AppendUtf8(std::string& out, char32_t cp);
 
 // True when every byte of text belongs to a well-formed UTF-8 sequence.
 bool IsValidUtf8(std::string_view text);
+
+// UTF-16LE bytes to UTF-8; an unpaired surrogate or a trailing odd byte becomes U+FFFD.
+std::string Utf16LeToUtf8(std::string_view bytes);

@@ -1,5 +1,7 @@
 #include "platform/hid/hidapi_device.h"
 
+#include "platform/utf8.h"
+
 #include <hidapi/hidapi.h>
 #include <unistd.h>
 
@@ -7,6 +9,7 @@
 #include <cwchar>
 
 #include "platform/hid/interface_path.h"
+#include "platform/utf8.h"
 
 namespace {
 
@@ -19,22 +22,8 @@ constexpr std::size_t StringBufferChars = 253;
 std::string ToUtf8(const wchar_t* text) {
   std::string out;
   for (; *text; ++text) {
-    const auto c = static_cast<std::uint32_t>(*text);
-    if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else if (c < 0x800) {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += static_cast<char>(0xE0 | (c >> 12));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x110000) {
-      out += static_cast<char>(0xF0 | (c >> 18));
-      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
+    const auto c = static_cast<char32_t>(*text);
+    if (c < 0x110000 && (c < 0xD800 || c > 0xDFFF)) AppendUtf8(out, c);
   }
   return out;
 }

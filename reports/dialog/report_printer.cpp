@@ -1,6 +1,7 @@
 #include "reports/dialog/report_printer.h"
 
 #include <QCursor>
+#include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
@@ -13,6 +14,9 @@
 namespace {
 
 constexpr int PdfResolutionDpi = 600;
+// Base size of the printed texts: small enough that the longest legend text ends before the
+// legend lines at 73 % of the page width.
+constexpr int PageFontPoints = 7;
 
 // The wait cursor from the start of the job to its end, however the job ends.
 class WaitCursor {
@@ -30,6 +34,9 @@ PrintOutcome PrintOn(QPrinter& printer, const PrintedReport& report) {
   WaitCursor waitCursor;
   QPainter painter;
   if (!painter.begin(&printer)) return PrintOutcome::NoPrinter;
+  QFont font = painter.font();
+  font.setPointSize(PageFontPoints);
+  painter.setFont(font);
   PainterCanvas canvas(painter);
   PrnReprt page(report.samples, report.cycleStamp, report.description, printer.width(),
                 printer.height());

@@ -1,5 +1,9 @@
 #include "app/gshell.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
 #include "platform/qt/single_instance.h"
 
 AppPaths SetAppPaths(const QString& executablePath, const QString& settingsFileName) {
@@ -18,4 +22,13 @@ bool OtherInstanceRunning(SingleInstance& instance) {
   if (instance.TryBecomePrimary()) return false;
   instance.RequestShow();  // no answer in time: end quietly all the same
   return true;
+}
+
+bool InstallRussianTexts() {
+  auto* qt = new QTranslator(QCoreApplication::instance());
+  if (!qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete qt;
+    return false;
+  }
+  return QCoreApplication::installTranslator(qt);
 }

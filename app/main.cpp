@@ -1,9 +1,7 @@
 // Entry point: one instance per user, then the main window and the message loop.
 #include <QApplication>
 #include <QFile>
-#include <QLibraryInfo>
 #include <QMessageBox>
-#include <QTranslator>
 #include <exception>
 
 #include "app/gshell.h"
@@ -14,14 +12,6 @@
 #include "ui/main_frm.h"
 
 namespace {
-// The platform's own texts (standard buttons, edit menus) in Russian, as on the system the
-// program was made for.
-void InstallRussianTexts(QApplication& app) {
-  auto* qt = new QTranslator(&app);
-  if (qt->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    app.installTranslator(qt);
-}
-
 // The executable's own path, as the system reports it ("/proc/self/exe"), not canonicalised.
 QString ExecutablePath() {
   const QString link = QFile::symLinkTarget(QStringLiteral("/proc/self/exe"));
@@ -34,7 +24,7 @@ int main(int argc, char** argv) {
   SingleInstance instance(QStringLiteral("AHKFSBCV"));
   if (OtherInstanceRunning(instance)) return 0;
   try {
-    InstallRussianTexts(app);
+    InstallRussianTexts();
     QApplication::setApplicationDisplayName(QStringLiteral("ЛОРН 2.2"));
     QtMessageBoxes boxes;
     HidapiBackend hid;

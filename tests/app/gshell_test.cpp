@@ -49,3 +49,10 @@ TEST(SingleInstance, AFreeLockMeansTheFirstInstanceEvenWithoutAnAnswer) {
   EXPECT_FALSE(lone.RequestShow());  // nobody listens
   EXPECT_FALSE(OtherInstanceRunning(lone));
 }
+
+TEST(RussianTexts, ThePlatformsOwnTextsAreTranslated) {
+  ASSERT_TRUE(InstallRussianTexts());
+  // The edit field's context menu and the standard buttons.
+  EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Copy"), QStringLiteral("&Копировать"));
+  EXPECT_NE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+}

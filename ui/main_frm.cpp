@@ -72,6 +72,9 @@ TMainFrm::~TMainFrm() {
   closing_ = true;
   if (services_.hid) services_.hid->StopNotifications();
   StopReaderAndWait(Reader);
+  // The reader's last write is its ReaderStopped store; this load orders everything the reader
+  // did before the window's memory goes (QThread::wait orders it too, out of a race detector's sight).
+  Link.ReaderStopped.load(std::memory_order_acquire);
   if (Link.HidHandle) Link.HidHandle->Close();
 }
 

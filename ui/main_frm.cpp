@@ -18,11 +18,7 @@
 #include "platform/qt/message_boxes.h"
 #include "ui/paint_box.h"
 #include "ui/pictures.h"
-
-namespace {
-const std::string Section = "Настройки";
-const std::string InterfaceLevelKey = "Сложность_интерфейса";
-}  // namespace
+#include "ui/settings_keys.h"
 
 TMainFrm::TMainFrm(const AppPaths& paths, MainFrmServices services)
     : Recorder(Samples, *this, services.clock), Paths(paths), services_(std::move(services)) {
@@ -90,10 +86,10 @@ std::string TMainFrm::ComDevicePath(int number) const {
 
 void TMainFrm::ApplyInterfaceLevel() {
   const std::string ini = Paths.IniPath.toStdString();
-  std::string level = GetPrivateProfileString(ini, Section, InterfaceLevelKey, "0");
+  std::string level = GetPrivateProfileString(ini, SettingsSection, InterfaceLevelKey, "0");
   if (!level.empty() && level[0] == '0') {
     level.clear();
-    WritePrivateProfileString(ini, Section, InterfaceLevelKey, level);
+    WritePrivateProfileString(ini, SettingsSection, InterfaceLevelKey, level);
   }
   // Only the exact text "OTK" shows the difference and rate labels.
   const bool advanced = level == "OTK";

@@ -6,22 +6,17 @@
 #include <QToolButton>
 
 #include "platform/com_ports.h"
-#include "platform/qt/qt_serial_port.h"
 #include "platform/private_profile.h"
 #include "platform/qt/message_boxes.h"
+#include "platform/qt/qt_serial_port.h"
 #include "ui/main_frm.h"
-
-namespace {
-const std::string Section = "Настройки";
-const std::string PortKey = "Порт_подключения";
-constexpr int HighestComPort = 255;
-}  // namespace
+#include "ui/settings_keys.h"
 
 void TMainFrm::ListComPorts() {
   N5->clear();
   // Probing from the top and inserting at the front lists the ports in ascending order.
   QAction* first = nullptr;
-  for (int n = HighestComPort; n >= 1; --n) {
+  for (int n = MaxComPort; n >= MinComPort; --n) {
     const std::string device = ComDevicePath(n);
     if (device.empty() || !ProbeSerialPort(device)) continue;
     auto* item = new QAction(QStringLiteral("COM%1").arg(n), N5);
@@ -37,7 +32,7 @@ void TMainFrm::ListComPorts() {
 
 void TMainFrm::ChooseSavedPort() {
   const QString saved = QString::fromStdString(
-      GetPrivateProfileString(Paths.IniPath.toStdString(), Section, PortKey, "COM1"));
+      GetPrivateProfileString(Paths.IniPath.toStdString(), SettingsSection, PortKey, "COM1"));
   const QList<QAction*> items = N5->actions();
   for (QAction* item : items) {
     if (item->text().remove(QLatin1Char('&')).compare(saved, Qt::CaseInsensitive) == 0) {
@@ -59,7 +54,7 @@ void TMainFrm::NCOM1Click(QAction* item) {
     item->setChecked(true);
   }
   StatusPanel[0]->setText(PortName);
-  WritePrivateProfileString(Paths.IniPath.toStdString(), Section, PortKey, PortName.toStdString());
+  WritePrivateProfileString(Paths.IniPath.toStdString(), SettingsSection, PortKey, PortName.toStdString());
 }
 
 void TMainFrm::OpenComPort() {

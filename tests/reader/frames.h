@@ -1,21 +1,12 @@
 #pragma once
-// Wire bytes of controller frames: FF h c L payload s, every 0xFF after the marker doubled.
+// Controller frames for the reader tests, on the wire as the simulator encodes them.
 #include <cstdint>
 #include <vector>
 
-inline std::vector<std::uint8_t> WireFrame(std::uint8_t command, const std::vector<std::uint8_t>& payload) {
-  std::vector<std::uint8_t> frame = {0x01, command, static_cast<std::uint8_t>(payload.size())};
-  frame.insert(frame.end(), payload.begin(), payload.end());
-  std::uint8_t sum = 0;
-  for (std::uint8_t b : frame) sum = static_cast<std::uint8_t>(sum + b);
-  frame.push_back(sum);
+#include "tools/sim_frames.h"
 
-  std::vector<std::uint8_t> wire = {0xFF};
-  for (std::uint8_t b : frame) {
-    wire.push_back(b);
-    if (b == 0xFF) wire.push_back(b);
-  }
-  return wire;
+inline std::vector<std::uint8_t> WireFrame(std::uint8_t command, const std::vector<std::uint8_t>& payload) {
+  return EncodeFrame(0x01, command, payload);
 }
 
 // Status packet: Tr, Ti, Te (little-endian words), status flags, stage.

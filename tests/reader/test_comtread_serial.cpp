@@ -5,7 +5,7 @@
 
 #include "platform/qt/qt_serial_port.h"
 #include "tests/reader/frames.h"
-#include "tests/reader/pseudo_terminal.h"
+#include "tests/support/pseudo_terminal.h"
 #include "tests/reader/recording_host.h"
 
 namespace {

@@ -9,7 +9,7 @@
 
 #include "platform/com_ports.h"
 #include "platform/qt/qt_serial_port.h"
-#include "tests/reader/pseudo_terminal.h"
+#include "tests/support/pseudo_terminal.h"
 
 namespace fs = std::filesystem;
 

@@ -17,7 +17,7 @@ namespace {
 class SerialWindowTest : public WindowTest {
  protected:
   void StartReading(const std::string& moreSettings = {}) {
-    LinkPort(201, pty.Slave());
+    LinkPort(201, pty.SlavePath());
     WriteIni("[Настройки]\r\nПорт_подключения=com201\r\n" + moreSettings);
     Create();
     frm->N3Click();
@@ -44,11 +44,11 @@ class SerialWindowTest : public WindowTest {
     ASSERT_TRUE(WaitFor([&] { return frm->Recorder.GlyphIndex() != glyph; }));
     if (frm->Recorder.Recording()) ASSERT_TRUE(WaitFor([&] { return frm->Samples.RowCount == rows + 1; }));
   }
-  Pty pty;
+  PseudoTerminal pty;
 };
 
 TEST_F(SerialWindowTest, RecordsACycleFromTheWireToTheReportFile) {
-  LinkPort(201, pty.Slave());
+  LinkPort(201, pty.SlavePath());
   WriteIni("[Настройки]\r\nПорт_подключения=com201\r\n");
   Create();
   EXPECT_EQ(Panel(2), QString());  // empty until the first status packet
@@ -99,7 +99,7 @@ TEST_F(SerialWindowTest, RecordsACycleFromTheWireToTheReportFile) {
   EXPECT_EQ(frm->N3->text(), QStringLiteral("Включить"));
   EXPECT_TRUE(frm->N5->isEnabled());
   EXPECT_FALSE(frm->SpeedButton1->isChecked());
-  EXPECT_TRUE(ProbeSerialPort(pty.Slave()));
+  EXPECT_TRUE(ProbeSerialPort(pty.SlavePath()));
 }
 
 TEST_F(SerialWindowTest, ChartFollowsTheNewestRowAndReadsOutUnderTheMouse) {
@@ -174,9 +174,9 @@ TEST_F(SerialWindowTest, ClosingWhileFramesPourInEndsTheReportAndDoesNotHang) {
 }
 
 TEST_F(SerialWindowTest, PortChoiceAndSettings) {
-  Pty other;
-  LinkPort(150, pty.Slave());
-  LinkPort(120, other.Slave());
+  PseudoTerminal other;
+  LinkPort(150, pty.SlavePath());
+  LinkPort(120, other.SlavePath());
   // The saved port is missing: the lowest listed port is chosen and written back.
   WriteIni("[Настройки]\r\nПорт_подключения=COM7\r\n");
   Create();
@@ -197,11 +197,11 @@ TEST_F(SerialWindowTest, PortChoiceAndSettings) {
 }
 
 TEST_F(SerialWindowTest, APortHeldByAnotherProgram) {
-  LinkPort(201, pty.Slave());
+  LinkPort(201, pty.SlavePath());
   // Held at start: not listed, so no port at all.
   {
     QtSerialPort holder;
-    ASSERT_TRUE(holder.Open(pty.Slave()));
+    ASSERT_TRUE(holder.Open(pty.SlavePath()));
     Create();
     EXPECT_TRUE(frm->N5->actions().isEmpty());
     ASSERT_EQ(boxes.shown.size(), 1u);
@@ -213,7 +213,7 @@ TEST_F(SerialWindowTest, APortHeldByAnotherProgram) {
   Create();
   ASSERT_EQ(frm->PortName, QStringLiteral("COM201"));
   QtSerialPort holder;
-  ASSERT_TRUE(holder.Open(pty.Slave()));
+  ASSERT_TRUE(holder.Open(pty.SlavePath()));
   frm->N3Click();
   EXPECT_TRUE(frm->N3->isChecked());
   EXPECT_TRUE(WaitFor([&] { return frm->Link.ReaderStopped.load(); }));

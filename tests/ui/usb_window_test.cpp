@@ -84,8 +84,8 @@ TEST_F(UsbWindowTest, OnlyTheControllerIsTaken) {
 }
 
 TEST_F(UsbWindowTest, ArrivalIsTakenWhenIdleIgnoredWhileSerialReadingRuns) {
-  Pty pty;
-  LinkPort(201, pty.Slave());
+  PseudoTerminal pty;
+  LinkPort(201, pty.SlavePath());
   Create();
   frm->N3Click();  // serial reading on
   hid.Plug(Controller());

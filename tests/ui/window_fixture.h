@@ -1,9 +1,6 @@
 #pragma once
 // A main window on a temporary program folder, with a pseudo-terminal linked as a COM port, a fake
 // USB HID backend, scripted message boxes and a clock the test moves.
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +24,7 @@
 #include "cycle/time_text.h"
 #include "platform/hid/fake_hid_backend.h"
 #include "platform/qt/message_boxes.h"
+#include "tests/support/pseudo_terminal.h"
 #include "tools/sim_frames.h"
 #include "ui/main_frm.h"
 
@@ -54,34 +52,6 @@ class ScriptedBoxes : public MessageBoxes {
   }
   std::vector<Shown> shown;
   std::deque<bool> answers;
-};
-
-// The master side of a pseudo-terminal; the slave is what the program opens as its port.
-class Pty {
- public:
-  Pty() {
-    master_ = ::posix_openpt(O_RDWR | O_NOCTTY);
-    EXPECT_GE(master_, 0);
-    ::grantpt(master_);
-    ::unlockpt(master_);
-    slave_ = ::ptsname(master_);
-  }
-  ~Pty() { ::close(master_); }
-  const std::string& Slave() const { return slave_; }
-  // Writes what fits without waiting (nobody may be reading any more); false when nothing did.
-  bool TryWrite(const std::vector<std::uint8_t>& bytes) const {
-    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) | O_NONBLOCK);
-    const bool wrote = ::write(master_, bytes.data(), bytes.size()) > 0;
-    ::fcntl(master_, F_SETFL, ::fcntl(master_, F_GETFL) & ~O_NONBLOCK);
-    return wrote;
-  }
-  void Write(const std::vector<std::uint8_t>& bytes) const {
-    ASSERT_EQ(::write(master_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-  }
-
- private:
-  int master_ = -1;
-  std::string slave_;
 };
 
 // 2024-03-15 14:05:09 local time, in days.

@@ -1,4 +1,4 @@
-#include "tests/reader/pseudo_terminal.h"
+#include "tests/support/pseudo_terminal.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -37,6 +37,14 @@ void PseudoTerminal::Write(const std::vector<std::uint8_t>& bytes) {
     ASSERT_GT(n, 0) << "write to " << slavePath_ << " failed";
     done += static_cast<std::size_t>(n);
   }
+}
+
+bool PseudoTerminal::TryWrite(const std::vector<std::uint8_t>& bytes) {
+  const int flags = fcntl(master_, F_GETFL);
+  fcntl(master_, F_SETFL, flags | O_NONBLOCK);
+  const bool wrote = write(master_, bytes.data(), bytes.size()) > 0;
+  fcntl(master_, F_SETFL, flags);
+  return wrote;
 }
 
 void PseudoTerminal::HangUp() {

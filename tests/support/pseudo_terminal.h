@@ -15,6 +15,9 @@ class PseudoTerminal {
   const std::string& SlavePath() const { return slavePath_; }
   // Writes bytes as the controller would send them.
   void Write(const std::vector<std::uint8_t>& bytes);
+  // Writes what fits without waiting, for a writer that must not block once nobody reads any
+  // more; false when nothing fitted.
+  bool TryWrite(const std::vector<std::uint8_t>& bytes);
   // Bytes written and not read yet by the slave side.
   int Queued() const;
   // Closes the master side, as when the device behind a port goes away: reads then fail.

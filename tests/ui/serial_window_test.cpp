@@ -42,7 +42,9 @@ class SerialWindowTest : public WindowTest {
     const int rows = frm->Recorder.Recording() ? frm->Samples.RowCount : 0;
     pty.Write(StatusFrame(flags, tr, ti, te, stage));
     ASSERT_TRUE(WaitFor([&] { return frm->Recorder.GlyphIndex() != glyph; }));
-    if (frm->Recorder.Recording()) ASSERT_TRUE(WaitFor([&] { return frm->Samples.RowCount == rows + 1; }));
+    if (frm->Recorder.Recording()) {
+      ASSERT_TRUE(WaitFor([&] { return frm->Samples.RowCount == rows + 1; }));
+    }
   }
   PseudoTerminal pty;
 };

@@ -30,7 +30,9 @@ class UsbWindowTest : public WindowTest {
     const int rows = frm->Recorder.Recording() ? frm->Samples.RowCount : 0;
     hid.OpenedReports(Instance)->PushReport(report);
     ASSERT_TRUE(WaitFor([&] { return frm->Recorder.GlyphIndex() != glyph; }));
-    if (frm->Recorder.Recording()) ASSERT_TRUE(WaitFor([&] { return frm->Samples.RowCount == rows + 1; }));
+    if (frm->Recorder.Recording()) {
+      ASSERT_TRUE(WaitFor([&] { return frm->Samples.RowCount == rows + 1; }));
+    }
   }
   bool SerialSideLocked() const {
     return !frm->N2->isEnabled() && !frm->SpeedButton1->isEnabled() && frm->SpeedButton1->isChecked() &&

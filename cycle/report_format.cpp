@@ -14,7 +14,6 @@ const std::string_view ReportHeader =
 
 namespace {
 
-constexpr long long MillisecondsPerDay = 86400000;
 // The calendar range of date-time values: 0001-01-01 .. 9999-12-31 23:59:59.999.
 constexpr double FirstDateTime = -693593.0;
 constexpr double LastDateTime = 2958465.99999999;
@@ -36,8 +35,6 @@ CivilDate CivilFromDays(long long z) {
   const unsigned month = mp < 10 ? mp + 3 : mp - 9;
   return {static_cast<int>(yearOfEra + era * 400) + (month <= 2), month, day};
 }
-
-constexpr long long kUnixEpochInDateTimeDays = 25569;  // 1970-01-01 counted from 1899-12-30
 
 // Appends value in decimal ("%d") to the buffer at out and returns the new end.
 char* PutInt(char* out, std::int32_t value) {
@@ -69,7 +66,7 @@ ReportName MakeReportName(double startDateTime) {
                              : 0.0;
   const auto total = static_cast<long long>(std::llround(clamped * MillisecondsPerDay));
   const long long msOfDay = std::llabs(total % MillisecondsPerDay);
-  const CivilDate date = CivilFromDays(total / MillisecondsPerDay - kUnixEpochInDateTimeDays);
+  const CivilDate date = CivilFromDays(total / MillisecondsPerDay - UnixEpochDateTimeDay);
   const long long secondOfDay = msOfDay / 1000;
   char stamp[32];
   std::snprintf(stamp, sizeof stamp, "%04d.%02u.%02u %02lld.%02lld.%02lld", date.year, date.month,
@@ -125,6 +122,6 @@ std::optional<ParsedSample> ParseSampleLine(std::string_view line) {
     return std::nullopt;
   }
   // Same arithmetic as a time of day 00:nn:ss, so the time reads back to the same text.
-  sample.time = static_cast<double>((minutes * 60 + seconds) * 1000) / MillisecondsPerDay;
+  sample.time = static_cast<double>((minutes * 60 + seconds) * 1000) / static_cast<double>(MillisecondsPerDay);
   return sample;
 }

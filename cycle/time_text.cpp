@@ -6,7 +6,6 @@
 
 namespace {
 
-constexpr double MillisecondsPerDay = 86400000.0;
 constexpr double MillisecondsPerHour = 3600000.0;
 
 // Days from 1970-01-01 to the given date of the proleptic Gregorian calendar (H. Hinnant's
@@ -20,15 +19,13 @@ long long DaysFromCivil(int year, unsigned month, unsigned day) {
   return era * 146097 + static_cast<long long>(dayOfEra) - 719468;
 }
 
-constexpr long long kUnixEpochInDateTimeDays = 25569;  // 1970-01-01 counted from 1899-12-30
-
 }  // namespace
 
 std::string TimeText(double days) {
   // A negative elapsed time (the clock was set back) reads as its magnitude; only the time
   // within the hour is shown, so taking it modulo one hour keeps huge values exact.
   const double magnitude = std::isfinite(days) ? std::fabs(days) : 0.0;
-  const auto ms = static_cast<int>(std::fmod(std::round(magnitude * MillisecondsPerDay),
+  const auto ms = static_cast<int>(std::fmod(std::round(magnitude * static_cast<double>(MillisecondsPerDay)),
                                              MillisecondsPerHour));
   const int minutes = ms / 60000;
   const int seconds = ms / 1000 % 60;
@@ -44,9 +41,9 @@ double NowLocalDateTime() {
   localtime_r(&seconds, &local);
   const long long day = DaysFromCivil(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
                                       static_cast<unsigned>(local.tm_mday)) +
-                        kUnixEpochInDateTimeDays;
+                        UnixEpochDateTimeDay;
   const long long millisecond = now.time_since_epoch().count() % 1000;
   const long long msOfDay =
       ((local.tm_hour * 60LL + local.tm_min) * 60 + local.tm_sec) * 1000 + millisecond;
-  return static_cast<double>(day) + static_cast<double>(msOfDay) / MillisecondsPerDay;
+  return static_cast<double>(day) + static_cast<double>(msOfDay) / static_cast<double>(MillisecondsPerDay);
 }

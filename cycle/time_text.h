@@ -4,6 +4,8 @@
 #include <string>
 
 inline constexpr double SecondsPerDay = 86400.0;
+inline constexpr long long MillisecondsPerDay = 86400000;
+inline constexpr long long UnixEpochDateTimeDay = 25569;  // 1970-01-01 counted from 1899-12-30
 inline constexpr double OneSecond = 1.0 / SecondsPerDay;
 
 // "nn:ss" of an elapsed time: rounded to the nearest millisecond, then minutes within the hour

@@ -13,7 +13,6 @@
 #include <QToolButton>
 
 #include "device/packets.h"
-#include "platform/com_ports.h"
 #include "platform/private_profile.h"
 #include "platform/qt/message_boxes.h"
 #include "ui/paint_box.h"
@@ -54,8 +53,6 @@ TMainFrm::TMainFrm(const AppPaths& paths, MainFrmServices services)
   StatusPanel[2]->clear();
   ShowGlyph(0);
 
-  // A full-speed HID report with its id byte, until a controller tells its own length.
-  Link.InputReportLength = 65;
   if (services_.hid) {
     FindHidDevice();
     services_.hid->StartNotifications(
@@ -77,11 +74,6 @@ TMainFrm::~TMainFrm() {
 void TMainFrm::StartReader(const std::string& serialDevicePath) {
   Reader = new COMTread(Link, *this, serialDevicePath);
   Reader->start();
-}
-
-std::string TMainFrm::ComDevicePath(int number) const {
-  if (services_.comDevicePath) return services_.comDevicePath(number);
-  return ::ComDevicePath(Paths.AppDir.toStdString(), number);
 }
 
 void TMainFrm::ApplyInterfaceLevel() {

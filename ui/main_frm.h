@@ -37,8 +37,8 @@ struct MainFrmServices {
   MessageBoxes* boxes = nullptr;
   HidBackend* hid = nullptr;
   CycleRecorder::Clock clock;  // local date-time in days
-  // The device of port COM<n>, or "" when it has none; empty: the ports/ links and /dev mapping.
-  std::function<std::string(int n)> comDevicePath;
+  // Whether a serial device can be opened now; empty: ProbeSerialPort.
+  std::function<bool(const std::string& device)> probePort;
 };
 
 class TMainFrm : public QMainWindow, public ReaderHost, public RecorderView {
@@ -124,7 +124,6 @@ class TMainFrm : public QMainWindow, public ReaderHost, public RecorderView {
   void OpenComPort();
   void SetReadingChecked(bool checked);
   void StartReader(const std::string& serialDevicePath);
-  std::string ComDevicePath(int number) const;
   std::string RecordingReportName() const;
 
   MainFrmServices services_;

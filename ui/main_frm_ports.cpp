@@ -14,19 +14,16 @@
 
 void TMainFrm::ListComPorts() {
   N5->clear();
-  // Probing from the top and inserting at the front lists the ports in ascending order.
-  QAction* first = nullptr;
-  for (int n = MaxComPort; n >= MinComPort; --n) {
-    const std::string device = ComDevicePath(n);
-    if (device.empty() || !ProbeSerialPort(device)) continue;
+  const std::string appDir = Paths.AppDir.toStdString();
+  const auto probe = services_.probePort ? services_.probePort : ProbeSerialPort;
+  for (const int n : PresentComPorts(appDir, probe)) {
     auto* item = new QAction(QStringLiteral("COM%1").arg(n), N5);
     item->setData(n);
     item->setCheckable(true);
     item->setActionGroup(PortGroup);
-    item->setStatusTip(QString::fromStdString(device));
+    item->setStatusTip(QString::fromStdString(ComDevicePath(appDir, n)));
     connect(item, &QAction::triggered, this, [this, item] { NCOM1Click(item); });
-    N5->insertAction(first, item);
-    first = item;
+    N5->addAction(item);
   }
 }
 
@@ -60,7 +57,7 @@ void TMainFrm::NCOM1Click(QAction* item) {
 void TMainFrm::OpenComPort() {
   // The reader opens the port on its own thread; when the open fails it ends at once and nothing
   // arrives, while reading still shows as on.
-  StartReader(ComDevicePath(PortName.mid(3).toInt()));
+  StartReader(ComDevicePath(Paths.AppDir.toStdString(), PortName.mid(3).toInt()));
   StatusPanel[0]->setText(PortName);
 }
 

@@ -1,5 +1,4 @@
 // Opening a stored report and printing the current data.
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -26,10 +25,9 @@ void TMainFrm::N4Click() {
   }
   if (OpnRep->exec() != QDialog::Accepted) return;
 
-  if (n3Checked_) {
-    N3Click();  // switching reading off ends a recorded cycle with its question
-    while (Recorder.ReportOpen()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
-  }
+  // Switching reading off ends a recorded cycle with its question; its file is closed when
+  // N3Click returns.
+  if (n3Checked_) N3Click();
 
   const std::string name = OpnRep->SelectedName();
   const std::optional<LoadedReport> loaded = LoadReport(reportDir, name, Samples);

@@ -7,6 +7,7 @@
 
 #include "device/frame_codec.h"
 #include "platform/hid/hid_device.h"
+#include "platform/hid/report_descriptor.h"
 
 class COMTread;
 
@@ -15,8 +16,9 @@ struct LinkState {
   std::atomic<bool> HidMode{false};
   // False while a reader exists and has not ended; true when none runs (also at program start).
   std::atomic<bool> ReaderStopped{true};
-  // Size of one input report of the taken USB controller, report id byte included.
-  std::atomic<std::uint16_t> InputReportLength{0};
+  // Size of one input report of the taken USB controller, report id byte included; a full-speed
+  // report until a controller tells its own length.
+  std::atomic<std::uint16_t> InputReportLength{FallbackInputReportLength};
   // The taken USB controller; set before a HID reader is created, closed by the removal handling.
   // Window thread only: a HID reader holds its own reference, so the window may drop this one
   // (or close the device) while a read is still blocked inside it.

@@ -24,6 +24,7 @@
 #include "cycle/time_text.h"
 #include "platform/hid/fake_hid_backend.h"
 #include "platform/qt/message_boxes.h"
+#include "platform/qt/qt_serial_port.h"
 #include "tests/support/pseudo_terminal.h"
 #include "tools/sim_frames.h"
 #include "ui/main_frm.h"
@@ -99,11 +100,11 @@ class WindowTest : public ::testing::Test {
 
   void Create() {
     // Only the linked ports exist for the window, whatever serial devices this machine has.
-    auto comDevice = [this](int n) {
-      const std::filesystem::path link = PortLink(n);
-      return std::filesystem::is_symlink(link) ? link.string() : std::string();
+    const std::string ports = (appDir + QStringLiteral("ports/")).toStdString();
+    auto probe = [ports](const std::string& device) {
+      return device.starts_with(ports) && ProbeSerialPort(device);
     };
-    frm = std::make_unique<TMainFrm>(paths, MainFrmServices{&boxes, &hid, [this] { return now.load(); }, comDevice});
+    frm = std::make_unique<TMainFrm>(paths, MainFrmServices{&boxes, &hid, [this] { return now.load(); }, probe});
     frm->show();
   }
 
